@@ -3,6 +3,8 @@
 #include "run_time_error.h"
 
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 // Floating-point steps that never let an infinity or a NaN pass silently:
 // each one either returns a finite value or throws the Run_time_error the
@@ -47,5 +49,14 @@ inline double natural_log(double x)
 }
 
 inline double power(double base, double exponent) { return finite(std::pow(base, exponent)); }
+
+// A whole number into a 16-bit signed integer; out of its range is an
+// overflow, never a wrapped value.
+inline std::int16_t to_int16(double whole)
+{
+    if (!(whole >= std::numeric_limits<std::int16_t>::min() && whole <= std::numeric_limits<std::int16_t>::max()))
+        throw Run_time_error(Error_kind::overflow);
+    return static_cast<std::int16_t>(whole);
+}
 
 } // namespace checked
