@@ -20,10 +20,11 @@ double time_step(Mains_frequency frequency)
     return frequency == Mains_frequency::hz_50 ? 0.005 / 102 : 0.00416666666 / 102;
 }
 
-// Sine of a finite angle times a constant: nothing here can fault.
+// The conversion to int drops the fraction towards zero. Sine of a finite
+// angle times a constant cannot fault: no checks needed here.
 int wave_height(double angle)
 {
-    return time_axis_y - static_cast<int>(std::trunc(std::sin(angle) * amplitude));
+    return time_axis_y - static_cast<int>(std::sin(angle) * amplitude);
 }
 
 // 202 + 201 steps of the two half-waves, at most 102 + 99 of the discharge.
@@ -56,8 +57,9 @@ std::vector<Plot_segment> waveform_segments(double load_resistance, double capac
         return to_int16(time_axis_y - std::trunc(multiply(fraction, amplitude)));
     };
 
-    std::vector<Plot_segment> segments;
-    segments.reserve(most_waveform_segments);
+    // Sized once for the longest diagram and cut to length at the end.
+    std::vector<Plot_segment> segments(most_waveform_segments);
+    Plot_segment *next = segments.data();
 
     int x1 = 100;
     int x2 = x1 + x_step;
@@ -72,7 +74,7 @@ std::vector<Plot_segment> waveform_segments(double load_resistance, double capac
         angle = 0 + angle_step;
         y1 = time_axis_y;
         y2 = wave_height(angle);
-        segments.push_back({x1, y1, x2, y2, Plot_colour::foreground});
+        *next++ = {x1, y1, x2, y2, Plot_colour::foreground};
     };
     // 200 steps of the angle overshoot pi a little: the clamp keeps the end on the axis.
     const auto step_wave = [&] {
@@ -81,12 +83,12 @@ std::vector<Plot_segment> waveform_segments(double load_resistance, double capac
         angle += angle_step;
         y1 = y2;
         y2 = std::min(wave_height(angle), time_axis_y);
-        segments.push_back({x1, y1, x2, y2, Plot_colour::foreground});
+        *next++ = {x1, y1, x2, y2, Plot_colour::foreground};
     };
     const auto step_discharge = [&] {
         t += dt;
         const int yn = discharge_height(t);
-        segments.push_back({x1, yd, x2, yn, Plot_colour::red});
+        *next++ = {x1, yd, x2, yn, Plot_colour::red};
         yd = yn;
     };
 
@@ -106,5 +108,6 @@ std::vector<Plot_segment> waveform_segments(double load_resistance, double capac
         if (yd <= y1 && x1 <= 1000)
             step_discharge();
     }
+    segments.resize(next - segments.data());
     return segments;
 }

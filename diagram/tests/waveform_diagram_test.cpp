@@ -84,6 +84,19 @@ TEST(WaveformSegments, StopTheCurveWhereTheNextHalfWaveCatchesUp)
     }
 }
 
+// The base 2.718282 and the two time steps move a point of the curve by a
+// pixel for a few ripples; these pin them.
+TEST(WaveformSegments, FollowTheRoundedBaseAndEachFrequencysTimeStep)
+{
+    // With the exact e this segment would stay level at 366.
+    EXPECT_EQ(of_colour(diagram_for(12, 1, 9.8), red)[92], (Plot_segment{676, 366, 679, 367, red}));
+
+    EXPECT_EQ(of_colour(diagram_for(12, 1, 12.8, Mains_frequency::hz_50), red)[135],
+              (Plot_segment{805, 381, 808, 381, red}));
+    EXPECT_EQ(of_colour(diagram_for(12, 1, 12.8, Mains_frequency::hz_60), red)[135],
+              (Plot_segment{805, 381, 808, 382, red}));
+}
+
 TEST(WaveformSegments, AtNinetyNinePercentTheCurveEndsNearTheAxisWithinTheFirstHalfWave)
 {
     const auto curve = of_colour(diagram_for(12, 1, 99), red);
