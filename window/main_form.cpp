@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <future>
+
 namespace {
 
 // Indexes of Text1.
@@ -140,6 +142,12 @@ QString error_name(Error_kind kind)
 Main_form::Main_form(QWidget *parent)
     : QWidget(parent), decimal_separator(QLocale::system().decimalPoint().toStdString())
 {
+    // Decoding the schematic takes a few milliseconds: it runs while the
+    // controls are built and their fonts found.
+    auto schematic = std::async(std::launch::async, [] {
+        return QImage(QStringLiteral(":/schematic.png")).convertToFormat(QImage::Format_RGB32);
+    });
+
     setObjectName(QStringLiteral("Main_form"));
     setWindowTitle(QStringLiteral("Calcolo Condensatore di filtro."));
     // The design's background is the button face; drawings stay put on resize.
@@ -153,7 +161,6 @@ Main_form::Main_form(QWidget *parent)
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture1->setLineWidth(1);
     Picture1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/schematic.png")));
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(QStringLiteral("Schema dell'alimentatore"));
 
@@ -204,6 +211,8 @@ Main_form::Main_form(QWidget *parent)
     QWidget::setTabOrder(Option2, Command2);
     QWidget::setTabOrder(Command2, Picture1);
     Text1[voltage]->setFocus();
+
+    Picture1->setPixmap(QPixmap::fromImage(schematic.get()));
 
     connect(Command1, &QPushButton::clicked, this, &Main_form::calculate);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);

@@ -4,16 +4,16 @@
 # the results back through the clipboard and the diagram from a screenshot,
 # and ends the program with "Esci".
 #
-# usage: end_to_end_test.sh PROGRAM SCREENSHOT
+# usage: scripts/with-x-server end_to_end_test.sh PROGRAM SCREENSHOT
 #   SCREENSHOT: where to leave the picture of the window after "Calcola".
 set -euo pipefail
 program=$1
 screenshot=$2
 
 work=$(mktemp -d)
-background_pids=()
+program_pid=
 cleanup() {
-    kill "${background_pids[@]}" 2>/dev/null || true
+    [[ -z $program_pid ]] || kill "$program_pid" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -32,18 +32,8 @@ eventually() {
     return 1
 }
 
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-background_pids+=($!)
-eventually test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=":$(head -n 1 "$work/display")"
-openbox >"$work/openbox.log" 2>&1 &
-background_pids+=($!)
-window_manager_ready() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'; }
-eventually window_manager_ready || fail "the window manager did not start"
-
 "$program" >"$work/program.log" 2>&1 &
 program_pid=$!
-background_pids+=("$program_pid")
 
 title='^Calcolo Condensatore di filtro\.$'
 program_windows() { xdotool search --onlyvisible --name "$title"; }
