@@ -23,6 +23,13 @@ namespace {
 
 const QColor red(255, 0, 0);
 
+// A pixel of a grabbed image, addressed in the window's logical pixels
+// whatever the device pixel ratio.
+QColor pixel(const QImage &image, QPoint logical)
+{
+    return image.pixelColor(logical * image.devicePixelRatio());
+}
+
 QString separator() { return QLocale::system().decimalPoint(); }
 QString other_separator() { return separator() == QLatin1String(",") ? QStringLiteral(".") : QStringLiteral(","); }
 
@@ -127,6 +134,8 @@ void Main_form_test::cleanup()
 
 void Main_form_test::opens_maximized_with_its_title()
 {
+    // Run once with QT_SCALE_FACTOR=2: everything here is in logical pixels.
+    QCOMPARE(form->devicePixelRatio(), qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1")).toDouble());
     QCOMPARE(form->windowTitle(), QStringLiteral("Calcolo Condensatore di filtro."));
     QVERIFY(form->isMaximized());
     QCOMPARE(form->frameGeometry(), form->screen()->availableGeometry());
@@ -207,7 +216,7 @@ void Main_form_test::has_the_designed_controls()
     QCOMPARE(resolved, family == QLatin1String("Arial") ? QStringLiteral("Liberation Sans") : QStringLiteral("Liberation Mono"));
 
     if (background.isValid())
-        QCOMPARE(widget->grab().toImage().pixelColor(geometry.width() - 6, 6), background);
+        QCOMPARE(pixel(widget->grab().toImage(), {geometry.width() - 6, 6}), background);
 }
 
 void Main_form_test::starts_with_blank_fields_and_fifty_hertz()
@@ -288,12 +297,12 @@ void Main_form_test::calculates_shows_and_draws()
     const QColor foreground = form->palette().color(QPalette::ButtonText);
     const QColor background = form->palette().color(QPalette::Button);
     // The red curve starts at the crest, a pixel above the wave's highest point.
-    QCOMPARE(image.pixelColor(400, 350), red);
-    QCOMPARE(image.pixelColor(916, red_segments(10).back().y1), red);
+    QCOMPARE(pixel(image, {400, 350}), red);
+    QCOMPARE(pixel(image, {916, red_segments(10).back().y1}), red);
     for (const QPoint axis : {QPoint(100, 650), QPoint(500, 650), QPoint(1349, 650), QPoint(100, 400), QPoint(100, 301)})
-        QCOMPARE(image.pixelColor(axis), foreground);
+        QCOMPARE(pixel(image, axis), foreground);
     for (const QPoint empty : {QPoint(50, 500), QPoint(400, 340), QPoint(1500, 650), QPoint(800, 700)})
-        QCOMPARE(image.pixelColor(empty), background);
+        QCOMPARE(pixel(image, empty), background);
 }
 
 void Main_form_test::sixty_hertz_changes_only_the_capacitance()
@@ -331,7 +340,7 @@ void Main_form_test::draws_each_press_over_the_previous_ones()
         int checked = 0;
         for (const Plot_segment &segment : red_segments(ripple)) {
             if (segment.x1 >= 709 && segment.x1 <= 760) {
-                QCOMPARE(image.pixelColor(segment.x1, segment.y1), red);
+                QCOMPARE(pixel(image, {segment.x1, segment.y1}), red);
                 ++checked;
             }
         }
@@ -355,9 +364,9 @@ void Main_form_test::keeps_the_drawing_through_minimize_resize_and_restore()
         if (form->isMinimized())
             continue;
         const QImage image = window_image();
-        QCOMPARE(image.pixelColor(400, 350), red);
-        QCOMPARE(image.pixelColor(916, red_segments(10).back().y1), red);
-        QCOMPARE(image.pixelColor(1349, 650), foreground);
+        QCOMPARE(pixel(image, {400, 350}), red);
+        QCOMPARE(pixel(image, {916, red_segments(10).back().y1}), red);
+        QCOMPARE(pixel(image, {1349, 650}), foreground);
     }
 }
 
@@ -416,9 +425,9 @@ void Main_form_test::draws_the_axes_before_a_failure()
     QVERIFY(press(calcola()).startsWith(QStringLiteral("Tipo non corrispondente")));
     const QImage image = window_image();
     const QColor foreground = form->palette().color(QPalette::ButtonText);
-    QCOMPARE(image.pixelColor(500, 650), foreground);
-    QCOMPARE(image.pixelColor(100, 400), foreground);
-    QCOMPARE(image.pixelColor(400, 350), form->palette().color(QPalette::Button));
+    QCOMPARE(pixel(image, {500, 650}), foreground);
+    QCOMPARE(pixel(image, {100, 400}), foreground);
+    QCOMPARE(pixel(image, {400, 350}), form->palette().color(QPalette::Button));
     QCOMPARE(field(3)->text(), QStringLiteral(" "));
     QCOMPARE(field(4)->text(), QStringLiteral(" "));
 }
