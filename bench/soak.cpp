@@ -4,6 +4,7 @@
 // after the hundredth. Built with AddressSanitizer, where resident memory says
 // nothing, it leaves the verdict to LeakSanitizer at exit instead.
 #include "main_form.h"
+#include "process_memory.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -12,20 +13,9 @@
 #include <QRadioButton>
 
 #include <cstdio>
-#include <fstream>
 #include <map>
-#include <string>
 
 namespace {
-
-long resident_kib()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.starts_with("VmRSS:"))
-            return std::stol(line.substr(6));
-    return -1;
-}
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool resident_memory_is_meaningful = false;
@@ -113,9 +103,9 @@ int main(int argc, char *argv[])
         calcola->click();
         QCoreApplication::processEvents();
         if (i == 100)
-            after_hundredth = resident_kib();
+            after_hundredth = process_memory_kib("VmRSS");
     }
-    const long after_last = resident_kib();
+    const long after_last = process_memory_kib("VmRSS");
 
     std::printf("%d presses; error boxes:", total);
     for (const auto &[text, count] : dismisser.reports)

@@ -12,6 +12,7 @@
 // to its report of the first paint. The platform is whatever QT_QPA_PLATFORM
 // says: the offscreen one on a 1920 x 1080 screen unless it is set.
 #include "main_form.h"
+#include "process_memory.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -22,10 +23,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <spawn.h>
-#include <sstream>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -40,15 +39,6 @@ using Clock = std::chrono::steady_clock;
 double milliseconds_since(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-long peak_resident_kib()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.starts_with("VmHWM:"))
-            return std::stol(line.substr(6));
-    return -1;
 }
 
 // Counts the window's paints and remembers the area the last one covered.
@@ -107,7 +97,7 @@ int run_child(const std::string &kind, const Clock::time_point started, int argc
     if (kind == "form")
         watch.wait_for_paint();
     QCoreApplication::processEvents();
-    std::printf("peak_rss_kib %ld\n", peak_resident_kib());
+    std::printf("peak_rss_kib %ld\n", process_memory_kib("VmHWM"));
 
     if (kind == "form") {
         std::vector<double> presses;

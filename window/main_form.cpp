@@ -30,10 +30,16 @@ const QColor light_cyan(128, 255, 255);
 const QColor red(255, 0, 0);
 
 // The design places controls in twips: 15 make a pixel on a 96-dpi screen.
+constexpr int twips_per_pixel = 15;
+
+QPoint twips(int left, int top)
+{
+    return {left / twips_per_pixel, top / twips_per_pixel};
+}
+
 QRect twips(int left, int top, int width, int height)
 {
-    constexpr int per_pixel = 15;
-    return {left / per_pixel, top / per_pixel, width / per_pixel, height / per_pixel};
+    return {twips(left, top), QSize(width / twips_per_pixel, height / twips_per_pixel)};
 }
 
 QFont bold(const char *family, qreal points)
@@ -153,7 +159,7 @@ Main_form::Main_form(QWidget *parent)
     // The design's background is the button face; drawings stay put on resize.
     setBackgroundRole(QPalette::Button);
     setAttribute(Qt::WA_StaticContents);
-    resize(twips(0, 0, 4680, 3195).size());
+    resize(twips(0, 0, 4680, 3195).size());  // the restored client area
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -167,23 +173,23 @@ Main_form::Main_form(QWidget *parent)
     // The five rows: prompt, field, unit. The prompts' indexes do not follow
     // the rows; the fields' do.
     Label1[1] = make_prompt(this, 1, QStringLiteral("Immettere valore di tensione = "), twips(10920, 120, 3465, 285));
-    Label2[0] = make_unit(this, 0, QStringLiteral("V"), twips(16080, 120, 0, 0).topLeft());
+    Label2[0] = make_unit(this, 0, QStringLiteral("V"), twips(16080, 120));
     Text1[voltage] = make_field(this, voltage, twips(14760, 120, 1215, 375), Label1[1], Label2[0]);
 
     Label1[2] = make_prompt(this, 2, QStringLiteral("Immettere valore di corrente = "), twips(10920, 600, 3435, 285));
-    Label2[1] = make_unit(this, 1, QStringLiteral("A"), twips(16080, 600, 0, 0).topLeft());
+    Label2[1] = make_unit(this, 1, QStringLiteral("A"), twips(16080, 600));
     Text1[current] = make_field(this, current, twips(14760, 600, 1215, 375), Label1[2], Label2[1]);
 
     Label1[0] = make_prompt(this, 0, QStringLiteral("Immettere % ondulazione    ="), twips(10920, 1080, 3375, 285));
-    Label2[2] = make_unit(this, 2, QStringLiteral("%"), twips(16080, 1080, 0, 0).topLeft());
+    Label2[2] = make_unit(this, 2, QStringLiteral("%"), twips(16080, 1080));
     Text1[ripple] = make_field(this, ripple, twips(14760, 1080, 1215, 375), Label1[0], Label2[2]);
 
     Label1[3] = make_prompt(this, 3, QStringLiteral("Valore del condensatore     ="), twips(10920, 1560, 3375, 285));
-    Label2[3] = make_unit(this, 3, QStringLiteral("uF"), twips(16080, 1560, 0, 0).topLeft());
+    Label2[3] = make_unit(this, 3, QStringLiteral("uF"), twips(16080, 1560));
     Text1[capacitance] = make_field(this, capacitance, twips(14760, 1560, 1215, 375), Label1[3], Label2[3]);
 
     Label1[4] = make_prompt(this, 4, QStringLiteral("Tensione secondario trasf.   ="), twips(10920, 2040, 3375, 285));
-    Label2[4] = make_unit(this, 4, QStringLiteral("Veff"), twips(16080, 2040, 0, 0).topLeft());
+    Label2[4] = make_unit(this, 4, QStringLiteral("Veff"), twips(16080, 2040));
     Text1[secondary_voltage] =
         make_field(this, secondary_voltage, twips(14760, 2040, 1215, 375), Label1[4], Label2[4]);
 
