@@ -24,8 +24,9 @@ std::string_view trim_blanks(std::string_view text)
     return text;
 }
 
-// Up to 309 integer digits, a sign, a point and the decimals.
+// Up to 309 integer digits, a sign and a point, then the decimals.
 constexpr int fixed_width_without_decimals = std::numeric_limits<double>::max_exponent10 + 4;
+constexpr int most_decimals = 15;
 
 } // namespace
 
@@ -84,19 +85,18 @@ std::string format_pattern(double value, std::string_view pattern, std::string_v
     const auto point = pattern.find('.');
     const std::string_view integer_places = pattern.substr(0, point);
     const std::string_view decimal_places = point == std::string_view::npos ? "" : pattern.substr(point + 1);
-    const bool supported = integer_places.ends_with('0')
+    const bool supported = integer_places.ends_with('0') && decimal_places.size() <= most_decimals
         && std::all_of(integer_places.begin(), integer_places.end() - 1, [](char c) { return c == '#'; })
         && std::all_of(decimal_places.begin(), decimal_places.end(), [](char c) { return c == '0'; });
     if (!supported)
         throw std::invalid_argument("unsupported number pattern");
 
     const int decimals = static_cast<int>(decimal_places.size());
-    std::string text(fixed_width_without_decimals + decimals, '\0');
-    const auto [end, error] =
-        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed, decimals);
-    if (error != std::errc{})
-        throw std::invalid_argument("number cannot be written by the pattern");
-    text.resize(end - text.data());
+    // Wide enough for any double at that many decimals.
+    std::array<char, fixed_width_without_decimals + most_decimals> written;
+    char *end =
+        std::to_chars(written.data(), written.data() + written.size(), value, std::chars_format::fixed, decimals).ptr;
+    std::string text(written.data(), end);
 
     if (const auto at = text.find('.'); at != std::string::npos)
         text.replace(at, 1, decimal_separator);
