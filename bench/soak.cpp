@@ -4,6 +4,7 @@
 // after the hundredth. Built with AddressSanitizer, where resident memory says
 // nothing, it leaves the verdict to LeakSanitizer at exit instead.
 #include "main_form.h"
+#include "offscreen_screen.h"
 #include "process_memory.h"
 
 #include <QApplication>
@@ -73,8 +74,7 @@ protected:
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" OFFSCREEN_SCREEN);
+    use_offscreen_screen_unless_set();
     // The offscreen platform warns each time a message box shows.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &message) {
         if (!message.contains(QLatin1String("propagateSizeHints")))

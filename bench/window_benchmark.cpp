@@ -12,6 +12,7 @@
 // to its report of the first paint. The platform is whatever QT_QPA_PLATFORM
 // says: the offscreen one on a 1920 x 1080 screen unless it is set.
 #include "main_form.h"
+#include "offscreen_screen.h"
 #include "process_memory.h"
 
 #include <QApplication>
@@ -171,8 +172,7 @@ int main(int argc, char *argv[])
     if (argc == 3 && std::strcmp(argv[1], "--child") == 0)
         return run_child(argv[2], started, argc, argv);
 
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" OFFSCREEN_SCREEN);
+    use_offscreen_screen_unless_set();
     const int runs = argc > 1 ? std::atoi(argv[1]) : 21;
     std::map<std::string, std::map<std::string, std::vector<double>>> samples;
     for (int run = 0; run < runs; ++run)

@@ -1,6 +1,7 @@
 // The window on the offscreen platform: its controls as designed, focus and
 // keys, the commands, the retained surface and the reporting of failures.
 #include "main_form.h"
+#include "offscreen_screen.h"
 
 #include "filter.h"
 #include "waveform_diagram.h"
@@ -440,10 +441,7 @@ void Main_form_test::esci_closes_the_window()
 
 int main(int argc, char *argv[])
 {
-    // A screen as large as a real one: the default offscreen screen is
-    // smaller than the diagram.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" OFFSCREEN_SCREEN);
+    use_offscreen_screen_unless_set();
     QApplication application(argc, argv);
     Main_form_test test;
     return QTest::qExec(&test, argc, argv);
